@@ -36,7 +36,7 @@ int openForWriting(const std::string& hostPath) {
 }
 
 bool copyContents(int from, int to) {
-    std::array<char, 64 * 1024> buffer{};
+    std::array<char, std::size_t{64} * 1024> buffer{};
     for (;;) {
         const ssize_t got = ::read(from, buffer.data(), buffer.size());
         if (got == 0) {
@@ -60,6 +60,11 @@ public:
     explicit ScopedDescriptor(int fd) noexcept : m_fd(fd) {}
     ScopedDescriptor(const ScopedDescriptor&) = delete;
     ScopedDescriptor& operator=(const ScopedDescriptor&) = delete;
+    ScopedDescriptor(ScopedDescriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    ScopedDescriptor& operator=(ScopedDescriptor&& other) noexcept {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
     ~ScopedDescriptor() {
         if (m_fd >= 0) {
             ::close(m_fd);

@@ -47,15 +47,15 @@ private:
 
 bool isDeviceName(std::u16string_view name) {
     static constexpr std::array<std::u16string_view, 4> plainDevices = {u"CON", u"PRN", u"AUX",
-                                                                         u"NUL"};
+                                                                        u"NUL"};
     for (std::u16string_view device : plainDevices) {
         if (equalIgnoringCase(name, device)) {
             return true;
         }
     }
     const bool numbered = name.size() == 4 && name[3] >= u'1' && name[3] <= u'9';
-    return numbered &&
-           (equalIgnoringCase(name.substr(0, 3), u"COM") || equalIgnoringCase(name.substr(0, 3), u"LPT"));
+    return numbered && (equalIgnoringCase(name.substr(0, 3), u"COM") ||
+                        equalIgnoringCase(name.substr(0, 3), u"LPT"));
 }
 
 bool holdsForbiddenCharacter(std::u16string_view name) {
@@ -84,7 +84,8 @@ void setItemAttributes(XmlElement& item, const EmoticonEntry& entry, std::u16str
         .setAttribute(df::matchAttribute, toUtf8(entry.match))
         .setAttribute(df::descAttribute, toUtf8(entry.desc))
         .setAttribute(df::icaseAttribute, toUtf8(entry.icase))
-        .setAttribute(df::fileAttribute, toUtf8(std::u16string(setName) + std::u16string(imageName)));
+        .setAttribute(df::fileAttribute,
+                      toUtf8(std::u16string(setName) + std::u16string(imageName)));
 }
 
 // Writes the byte-order mark and the text; every write is tried even on a handle that failed

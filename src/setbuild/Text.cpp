@@ -8,8 +8,12 @@ namespace {
 
 constexpr char32_t replacementCharacter = 0xFFFD;
 
-bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 // Reads one code point at position i and moves i past it.
 char32_t nextCodePoint(std::u16string_view text, std::size_t& i) {
@@ -59,10 +63,14 @@ struct Utf8Sequence {
 };
 
 Utf8Sequence sequenceFor(unsigned char lead) {
-    if (lead < 0x80) return {1, 0, lead};
-    if ((lead & 0xE0) == 0xC0) return {2, 0x80, lead & 0x1Fu};
-    if ((lead & 0xF0) == 0xE0) return {3, 0x800, lead & 0x0Fu};
-    if ((lead & 0xF8) == 0xF0) return {4, 0x10000, lead & 0x07u};
+    if (lead < 0x80)
+        return {1, 0, lead};
+    if ((lead & 0xE0) == 0xC0)
+        return {2, 0x80, lead & 0x1Fu};
+    if ((lead & 0xF0) == 0xE0)
+        return {3, 0x800, lead & 0x0Fu};
+    if ((lead & 0xF8) == 0xF0)
+        return {4, 0x10000, lead & 0x07u};
     return {0, 0, 0};
 }
 
@@ -89,19 +97,24 @@ char32_t nextUtf8CodePoint(std::string_view bytes, std::size_t& i) {
     return c;
 }
 
-bool inRange(char16_t c, char16_t first, char16_t last) { return c >= first && c <= last; }
+bool inRange(char16_t c, char16_t first, char16_t last) {
+    return c >= first && c <= last;
+}
 
 char16_t toUpperLetter(char16_t c) {
-    if (inRange(c, u'a', u'z') || (inRange(c, 0xE0, 0xFE) && c != 0xF7) || inRange(c, 0x3B1, 0x3C9) ||
-        inRange(c, 0x430, 0x44F)) {
+    if (inRange(c, u'a', u'z') || (inRange(c, 0xE0, 0xFE) && c != 0xF7) ||
+        inRange(c, 0x3B1, 0x3C9) || inRange(c, 0x430, 0x44F)) {
         return c == 0x3C2 ? c : static_cast<char16_t>(c - 0x20);
     }
-    if (c == 0xFF) return 0x178;
-    if (inRange(c, 0x450, 0x45F)) return static_cast<char16_t>(c - 0x50);
+    if (c == 0xFF)
+        return 0x178;
+    if (inRange(c, 0x450, 0x45F))
+        return static_cast<char16_t>(c - 0x50);
     // Latin Extended-A pairs an upper-case letter with the lower-case one after it, with the
     // pairs shifted by one between U+0139 and U+0148 and again between U+0179 and U+017E.
     const bool oddPairs = inRange(c, 0x139, 0x148) || inRange(c, 0x179, 0x17E);
-    if (oddPairs) return (c % 2 == 0) ? static_cast<char16_t>(c - 1) : c;
+    if (oddPairs)
+        return (c % 2 == 0) ? static_cast<char16_t>(c - 1) : c;
     if (inRange(c, 0x100, 0x12F) || inRange(c, 0x132, 0x137) || inRange(c, 0x14A, 0x177)) {
         return (c % 2 == 1) ? static_cast<char16_t>(c - 1) : c;
     }

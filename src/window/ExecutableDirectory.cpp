@@ -29,6 +29,8 @@ std::u16string executablePath() {
 
 }  // namespace
 
-std::u16string executableDirectory() { return directoryPart(executablePath()); }
+std::u16string executableDirectory() {
+    return directoryPart(executablePath());
+}
 
 }  // namespace grinsmith

@@ -9,7 +9,9 @@ namespace grinsmith {
 
 namespace {
 
-HANDLE toHandle(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+HANDLE toHandle(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
 
 bool isDirectory(const std::u16string& path) {
     const DWORD attributes = GetFileAttributesW(asWide(path));
@@ -53,7 +55,9 @@ bool Win32SetBuildPlatform::writeFile(FileHandle file, const char* bytes, std::s
     return true;
 }
 
-bool Win32SetBuildPlatform::closeFile(FileHandle file) { return CloseHandle(toHandle(file)) != 0; }
+bool Win32SetBuildPlatform::closeFile(FileHandle file) {
+    return CloseHandle(toHandle(file)) != 0;
+}
 
 void Win32SetBuildPlatform::showMessage(const std::u16string& text) {
     MessageBoxW(m_owner, asWide(text), L"", MB_OK);

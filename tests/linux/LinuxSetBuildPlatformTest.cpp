@@ -54,7 +54,8 @@ private:
 class LinuxSetBuildPlatformTest : public ::testing::Test {
 protected:
     std::vector<std::u16string> m_messages;
-    LinuxSetBuildPlatform m_platform{[this](const std::u16string& text) { m_messages.push_back(text); }};
+    LinuxSetBuildPlatform m_platform{
+        [this](const std::u16string& text) { m_messages.push_back(text); }};
     TemporaryDirectory m_directory;
 };
 
@@ -76,9 +77,8 @@ TEST_F(LinuxSetBuildPlatformTest, GeneratesTheSetBesideTheFolder) {
     writeFile(tool / "HappyFaces.xml", std::string(1000, 'x'));
 
     const std::u16string imagesPath = fromHostPath(images.string());
-    const EntryList entries = {
-        {u":-?\\)", u":)", u"uśmiech", u"0", imagesPath + u"\\smile.png"},
-        {u"<3", u"<3", u"heart \"red\"", u"1", imagesPath + u"\\heart.gif"}};
+    const EntryList entries = {{u":-?\\)", u":)", u"uśmiech", u"0", imagesPath + u"\\smile.png"},
+                               {u"<3", u"<3", u"heart \"red\"", u"1", imagesPath + u"\\heart.gif"}};
     generateSet({u"Happy Faces!", u"Example Author", u"Smileys & more"}, entries,
                 fromHostPath(tool.string() + "/"), m_platform);
 
@@ -104,7 +104,8 @@ TEST_F(LinuxSetBuildPlatformTest, ReportsAMissingImageWithItsHostPath) {
                                         u"Nie można skopiować pliku " +
                                         hostDir + u"/gone.png"));
     EXPECT_EQ(readFile(m_directory.path() / "S" / "here.png"), "x");
-    EXPECT_THAT(readFile(m_directory.path() / "S.xml"), ::testing::HasSubstr("file=\"S\\gone.png\""));
+    EXPECT_THAT(readFile(m_directory.path() / "S.xml"),
+                ::testing::HasSubstr("file=\"S\\gone.png\""));
 }
 
 TEST_F(LinuxSetBuildPlatformTest, ReportsAFolderThatCannotBeMade) {
@@ -115,8 +116,11 @@ TEST_F(LinuxSetBuildPlatformTest, ReportsAFolderThatCannotBeMade) {
 
     const std::u16string hostDir = fromUtf8(m_directory.path().string());
     EXPECT_THAT(m_messages, ElementsAre(u"Wystąpiły błędy podczas generowania zestawu:\n"
-                                        u"Nie można utworzyć folderu " + hostDir + u"/S\n"
-                                        u"Nie można skopiować pliku " + hostDir + u"/a.png"));
+                                        u"Nie można utworzyć folderu " +
+                                        hostDir +
+                                        u"/S\n"
+                                        u"Nie można skopiować pliku " +
+                                        hostDir + u"/a.png"));
 }
 
 TEST_F(LinuxSetBuildPlatformTest, FileOperationsReportTheirOutcome) {

@@ -18,16 +18,22 @@ using ::testing::ElementsAre;
 
 const std::u16string toolsDirectory = u"C:\\Tools\\";
 
-std::u16string utf16(const std::string& text) { return fromUtf8(text); }
+std::u16string utf16(const std::string& text) {
+    return fromUtf8(text);
+}
 
-SetHeader exampleHeader() { return {u"Happy Faces!", u"Example Author", u"Smileys & more"}; }
+SetHeader exampleHeader() {
+    return {u"Happy Faces!", u"Example Author", u"Smileys & more"};
+}
 
 EntryList exampleEntries() {
     return {{u":-?\\)", u":)", u"uśmiech", u"0", u"C:\\Pics\\smile.png"},
             {u"<3", u"<3", u"heart \"red\"", u"1", u"D:\\Art\\heart.gif"}};
 }
 
-EmoticonEntry entryWithImage(std::u16string file) { return {u"x", u"", u"", u"0", std::move(file)}; }
+EmoticonEntry entryWithImage(std::u16string file) {
+    return {u"x", u"", u"", u"0", std::move(file)};
+}
 
 const std::string exampleFile =
     "\xEF\xBB\xBF"
@@ -61,7 +67,8 @@ TEST(GenerateSetTest, EmptyHeaderAndNonAsciiValues) {
               "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
               "<vorlSets author=\"\" desc=\"\">\n"
               "\t<item regex=\"\xC5\xBC'\t\" match=\"\" desc=\"\" icase=\"1\" "
-              "file=\"U\xC5\x9Bmiechy2\\\xC5\x81\xC3\xB3" "d\xC5\xBA.png\"/>\t\n"
+              "file=\"U\xC5\x9Bmiechy2\\\xC5\x81\xC3\xB3"
+              "d\xC5\xBA.png\"/>\t\n"
               "</vorlSets>\n");
 }
 
@@ -95,7 +102,8 @@ TEST_P(GenerateSetRefusalTest, RefusesBeforeAnythingIsCreated) {
 }
 
 const EntryList oneEntry = {{u"x", u"", u"", u"0", u"C:\\P\\a.png"}};
-const EntryList clashingEntries = {entryWithImage(u"C:\\P\\ok.png"), entryWithImage(u"C:\\P\\Smile.png"),
+const EntryList clashingEntries = {entryWithImage(u"C:\\P\\ok.png"),
+                                   entryWithImage(u"C:\\P\\Smile.png"),
                                    entryWithImage(u"D:\\Q\\sMILE.PNG")};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Niedozwolona nazwa folderu docelowego!"},
         RefusalCase{"ControlCharacterNotStripped", u"a\x1F", oneEntry, false,
                     "Niedozwolona nazwa folderu docelowego!"},
-        RefusalCase{"DeviceName", u"con", oneEntry, false, "Niedozwolona nazwa folderu docelowego!"},
+        RefusalCase{"DeviceName", u"con", oneEntry, false,
+                    "Niedozwolona nazwa folderu docelowego!"},
         RefusalCase{"DeviceNameAfterStripping", u"P.R.N", oneEntry, false,
                     "Niedozwolona nazwa folderu docelowego!"},
         RefusalCase{"NumberedDeviceName", u"Lpt9", oneEntry, false,
@@ -138,7 +147,8 @@ TEST(GenerateSetTest, AcceptsNamesThatOnlyResembleDevices) {
 TEST(GenerateSetTest, OneImageUnderPathsThatTheHostTakesAsEqual) {
     RecordingPlatform platform;
     platform.pathsIgnoreCase = true;
-    const EntryList entries = {entryWithImage(u"C:\\Pics\\a.png"), entryWithImage(u"c:\\pics\\A.PNG")};
+    const EntryList entries = {entryWithImage(u"C:\\Pics\\a.png"),
+                               entryWithImage(u"c:\\pics\\A.PNG")};
     generateSet({u"Set", u"", u""}, entries, toolsDirectory, platform);
     EXPECT_THAT(platform.messages, ElementsAre(messages::success));
 }
@@ -170,10 +180,11 @@ INSTANTIATE_TEST_SUITE_P(
                     [](RecordingPlatform& p) { p.failingPaths.insert(u"D:\\Art\\heart.gif"); },
                     "Wystąpiły błędy podczas generowania zestawu:\n"
                     "Nie można skopiować pliku D:\\Art\\heart.gif"},
-        FailureCase{"DefinitionFileNotCreated",
-                    [](RecordingPlatform& p) { p.failingPaths.insert(u"C:\\Tools\\HappyFaces.xml"); },
-                    "Wystąpiły błędy podczas generowania zestawu:\n"
-                    "Nie można zapisać pliku C:\\Tools\\HappyFaces.xml"},
+        FailureCase{
+            "DefinitionFileNotCreated",
+            [](RecordingPlatform& p) { p.failingPaths.insert(u"C:\\Tools\\HappyFaces.xml"); },
+            "Wystąpiły błędy podczas generowania zestawu:\n"
+            "Nie można zapisać pliku C:\\Tools\\HappyFaces.xml"},
         FailureCase{"WritesFailOnceReported", [](RecordingPlatform& p) { p.failWrites = true; },
                     "Wystąpiły błędy podczas generowania zestawu:\n"
                     "Nie można zapisać pliku C:\\Tools\\HappyFaces.xml"},
@@ -212,7 +223,8 @@ TEST(GenerateSetTest, ReportListsTenFailuresThenAnEllipsis) {
     platform.failingPaths.insert(u"C:\\Tools\\S");
     generateSet({u"S", u"", u""}, entries, toolsDirectory, platform);
 
-    std::string expected = "Wystąpiły błędy podczas generowania zestawu:\nNie można utworzyć folderu C:\\Tools\\S";
+    std::string expected =
+        "Wystąpiły błędy podczas generowania zestawu:\nNie można utworzyć folderu C:\\Tools\\S";
     for (int i = 0; i < 9; ++i) {
         expected += "\nNie można skopiować pliku C:\\P\\" + std::to_string(i) + ".png";
     }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "setbuild/SetBuildPlatform.h"
-#include "setbuild/Text.h"
 #include "setbuild/SetTypes.h"
+#include "setbuild/Text.h"
 
 namespace grinsmith::fakes {
 

@@ -17,35 +17,42 @@ struct Utf8Case {
 
 class ToUtf8Test : public testing::TestWithParam<Utf8Case> {};
 
-TEST_P(ToUtf8Test, Converts) { EXPECT_EQ(toUtf8(GetParam().text), GetParam().bytes); }
+TEST_P(ToUtf8Test, Converts) {
+    EXPECT_EQ(toUtf8(GetParam().text), GetParam().bytes);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToUtf8Test,
-    testing::Values(
-        Utf8Case{"EmptyIsNoBytesAtAll", u"", ""},
-        Utf8Case{"AsciiKeepsItsTerminatingZero", u"abc", "abc\0"s},
-        Utf8Case{"PolishLettersAreTwoBytes", u"ąę", "\xC4\x85\xC4\x99\0"s},
-        Utf8Case{"ThreeByteCharacter", u"€", "\xE2\x82\xAC\0"s},
-        Utf8Case{"SurrogatePairIsFourBytes", u"\U0001F600", "\xF0\x9F\x98\x80\0"s},
-        Utf8Case{"TextStopsAtFirstZeroCharacter", u"ab\0cd"s, "ab\0"s},
-        Utf8Case{"LeadingZeroCharacterLeavesOnlyTheTerminator", u"\0ab"s, "\0"s},
-        Utf8Case{"UnpairedHighSurrogate", u"a\xD800"s, "a\xEF\xBF\xBD\0"s},
-        Utf8Case{"HighSurrogateBeforeLetter", u"\xD800z"s, "\xEF\xBF\xBDz\0"s},
-        Utf8Case{"UnpairedLowSurrogate", u"\xDC00"s, "\xEF\xBF\xBD\0"s},
-        Utf8Case{"SwappedPairIsTwoReplacements", u"\xDC00\xD800"s,
-                 "\xEF\xBF\xBD\xEF\xBF\xBD\0"s}),
+    testing::Values(Utf8Case{"EmptyIsNoBytesAtAll", u"", ""},
+                    Utf8Case{"AsciiKeepsItsTerminatingZero", u"abc", "abc\0"s},
+                    Utf8Case{"PolishLettersAreTwoBytes", u"ąę", "\xC4\x85\xC4\x99\0"s},
+                    Utf8Case{"ThreeByteCharacter", u"€", "\xE2\x82\xAC\0"s},
+                    Utf8Case{"SurrogatePairIsFourBytes", u"\U0001F600", "\xF0\x9F\x98\x80\0"s},
+                    Utf8Case{"TextStopsAtFirstZeroCharacter", u"ab\0cd"s, "ab\0"s},
+                    Utf8Case{"LeadingZeroCharacterLeavesOnlyTheTerminator", u"\0ab"s, "\0"s},
+                    Utf8Case{"UnpairedHighSurrogate", u"a\xD800"s, "a\xEF\xBF\xBD\0"s},
+                    Utf8Case{"HighSurrogateBeforeLetter", u"\xD800z"s, "\xEF\xBF\xBDz\0"s},
+                    Utf8Case{"UnpairedLowSurrogate", u"\xDC00"s, "\xEF\xBF\xBD\0"s},
+                    Utf8Case{"SwappedPairIsTwoReplacements", u"\xDC00\xD800"s,
+                             "\xEF\xBF\xBD\xEF\xBF\xBD\0"s}),
     [](const testing::TestParamInfo<Utf8Case>& info) { return std::string(info.param.name); });
 
 class FromUtf8Test : public testing::TestWithParam<Utf8Case> {};
 
-TEST_P(FromUtf8Test, Converts) { EXPECT_EQ(fromUtf8(GetParam().bytes), GetParam().text); }
+TEST_P(FromUtf8Test, Converts) {
+    EXPECT_EQ(fromUtf8(GetParam().bytes), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FromUtf8Test,
     testing::Values(Utf8Case{"Empty", u"", ""},
                     Utf8Case{"MultiByteLetters", u"/tmp/Uśmiechy€\U0001F600",
                              "/tmp/U\xC5\x9Bmiechy\xE2\x82\xAC\xF0\x9F\x98\x80"},
-                    Utf8Case{"StrayContinuationByte", u"a\xFFFD" u"b", "a\x80" "b"},
+                    Utf8Case{"StrayContinuationByte",
+                             u"a\xFFFD"
+                             u"b",
+                             "a\x80"
+                             "b"},
                     Utf8Case{"TruncatedSequence", u"a\xFFFD", "a\xC5"},
                     Utf8Case{"OverlongSlash", u"\xFFFD\xFFFD", "\xC0\xAF"},
                     Utf8Case{"EncodedSurrogate", u"\xFFFD\xFFFD\xFFFD", "\xED\xA0\x80"}),
@@ -59,7 +66,9 @@ struct TextCase {
 
 class StripSetNameTest : public testing::TestWithParam<TextCase> {};
 
-TEST_P(StripSetNameTest, Strips) { EXPECT_EQ(stripSetName(GetParam().input), GetParam().expected); }
+TEST_P(StripSetNameTest, Strips) {
+    EXPECT_EQ(stripSetName(GetParam().input), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StripSetNameTest,
@@ -80,7 +89,9 @@ TEST(SetNameStripCharsTest, HoldsTheTwentySixCharacters) {
 
 class FileNamePartTest : public testing::TestWithParam<TextCase> {};
 
-TEST_P(FileNamePartTest, Takes) { EXPECT_EQ(fileNamePart(GetParam().input), GetParam().expected); }
+TEST_P(FileNamePartTest, Takes) {
+    EXPECT_EQ(fileNamePart(GetParam().input), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FileNamePartTest,

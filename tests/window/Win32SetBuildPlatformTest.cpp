@@ -31,7 +31,8 @@ public:
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
     ~OpenFile() {
-        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
     }
     HANDLE get() const { return m_handle; }
 
@@ -40,8 +41,8 @@ private:
 };
 
 std::string readFile(const std::u16string& path) {
-    OpenFile file(CreateFileW(asWide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr));
+    OpenFile file(CreateFileW(asWide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr));
     std::string contents;
     char buffer[4096];
     DWORD got = 0;
@@ -68,8 +69,8 @@ protected:
         CreateDirectoryW(asWide(m_dir), nullptr);
     }
     void TearDown() override {
-        for (const char16_t* name : {u"S\\a.png", u"S\\b.png", u"S.xml", u"a.png", u"b.png",
-                                     u"copy.png", u"f.xml"}) {
+        for (const char16_t* name :
+             {u"S\\a.png", u"S\\b.png", u"S.xml", u"a.png", u"b.png", u"copy.png", u"f.xml"}) {
             DeleteFileW(asWide(m_dir + name));
         }
         RemoveDirectoryW(asWide(m_dir + u"S"));
@@ -91,9 +92,10 @@ TEST_F(Win32SetBuildPlatformTest, DefinitionFileHeldOpenElsewhereIsReportedAndLe
 
     generateSet({u"S", u"", u""}, {{u"x", u"", u"", u"0", m_dir + u"a.png"}}, m_dir, m_platform);
 
-    EXPECT_THAT(m_platform.messages,
-                ElementsAre(u"Wystąpiły błędy podczas generowania zestawu:\nNie można zapisać pliku " +
-                            m_dir + u"S.xml"));
+    EXPECT_THAT(
+        m_platform.messages,
+        ElementsAre(u"Wystąpiły błędy podczas generowania zestawu:\nNie można zapisać pliku " +
+                    m_dir + u"S.xml"));
     EXPECT_EQ(readFile(m_dir + u"S.xml"), "held");
     EXPECT_EQ(readFile(m_dir + u"S\\a.png"), "image");
 }
@@ -149,7 +151,8 @@ TEST(Win32ExecutableDirectoryTest, IsTheFolderOfThisProgram) {
 }
 
 std::string systemUtf8(const std::u16string& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, asWide(text), -1, nullptr, 0, nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, asWide(text), -1, nullptr, 0, nullptr, nullptr);
     std::string bytes(size > 0 ? size : 0, '\0');
     if (size > 0) {
         WideCharToMultiByte(CP_UTF8, 0, asWide(text), -1, bytes.data(), size, nullptr, nullptr);
@@ -159,7 +162,9 @@ std::string systemUtf8(const std::u16string& text) {
 
 class ToUtf8AgreesWithWindowsTest : public ::testing::TestWithParam<std::u16string> {};
 
-TEST_P(ToUtf8AgreesWithWindowsTest, Converts) { EXPECT_EQ(toUtf8(GetParam()), systemUtf8(GetParam())); }
+TEST_P(ToUtf8AgreesWithWindowsTest, Converts) {
+    EXPECT_EQ(toUtf8(GetParam()), systemUtf8(GetParam()));
+}
 
 using namespace std::string_literals;
 

@@ -47,7 +47,9 @@ struct WriterCase {
 
 class XmlWriterTest : public testing::TestWithParam<WriterCase> {};
 
-TEST_P(XmlWriterTest, Writes) { EXPECT_EQ(serialized(GetParam().build()), GetParam().expected); }
+TEST_P(XmlWriterTest, Writes) {
+    EXPECT_EQ(serialized(GetParam().build()), GetParam().expected);
+}
 
 // Builds a tree and returns the element to write, which may lie deep inside it.
 XmlElement deepChildWithAttribute() {
@@ -90,13 +92,14 @@ INSTANTIATE_TEST_SUITE_P(
                        return e;
                    },
                    "<e Desc=\"x\" desc=\"y\"/>\n"},
-        WriterCase{"ValueIsCutAtItsFirstZeroByte",
-                   [] {
-                       XmlElement e("e");
-                       e.setAttribute("a", "ab\0cd"s).setAttribute("b", "\0x"s).setAttribute("c", "");
-                       return e;
-                   },
-                   "<e a=\"ab\" b=\"\" c=\"\"/>\n"},
+        WriterCase{
+            "ValueIsCutAtItsFirstZeroByte",
+            [] {
+                XmlElement e("e");
+                e.setAttribute("a", "ab\0cd"s).setAttribute("b", "\0x"s).setAttribute("c", "");
+                return e;
+            },
+            "<e a=\"ab\" b=\"\" c=\"\"/>\n"},
         WriterCase{"NamesAreWrittenUnescaped",
                    [] {
                        XmlElement e("a&b");
