@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 
 #include "setbuild/Messages.h"
@@ -86,6 +87,7 @@ TEST(GenerateSetTest, SameImageTwiceIsCopiedTwiceAndNamedTwice) {
 
 struct RefusalCase {
     const char* name;
+    friend void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
     std::u16string setName;
     EntryList entries;
     bool pathsIgnoreCase;
@@ -155,6 +157,7 @@ TEST(GenerateSetTest, OneImageUnderPathsThatTheHostTakesAsEqual) {
 
 struct FailureCase {
     const char* name;
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
     void (*arrange)(RecordingPlatform&);
     std::string report;
 };

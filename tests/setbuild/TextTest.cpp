@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace grinsmith {
@@ -11,6 +12,7 @@ using namespace std::string_literals;
 
 struct Utf8Case {
     const char* name;
+    friend void PrintTo(const Utf8Case& c, std::ostream* os) { *os << c.name; }
     std::u16string text;
     std::string bytes;
 };
@@ -60,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct TextCase {
     const char* name;
+    friend void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
     std::u16string input;
     std::u16string expected;
 };
@@ -115,6 +118,7 @@ TEST(PathFormationTest, JoinsByPlainConcatenation) {
 
 struct CaseCompareCase {
     const char* name;
+    friend void PrintTo(const CaseCompareCase& c, std::ostream* os) { *os << c.name; }
     std::u16string a;
     std::u16string b;
     bool equal;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace grinsmith {
@@ -41,6 +42,7 @@ TEST(XmlElementTest, DeclarationIsOneLineOf39Bytes) {
 
 struct WriterCase {
     const char* name;
+    friend void PrintTo(const WriterCase& c, std::ostream* os) { *os << c.name; }
     XmlElement (*build)();
     std::string expected;
 };
@@ -111,6 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct EscapeCase {
     const char* name;
+    friend void PrintTo(const EscapeCase& c, std::ostream* os) { *os << c.name; }
     std::string value;
     std::string expected;
 };
