@@ -1,7 +1,8 @@
 #include "window/ImageChooser.h"
 
-#include <shobjidl.h>
 #include <windows.h>
+
+#include <shobjidl.h>
 
 #include "window/ComHolders.h"
 #include "window/OpenFileDialog.h"
