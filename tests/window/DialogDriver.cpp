@@ -1,0 +1,318 @@
+#include "DialogDriver.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "resources/resource.h"
+#include "window/ComHolders.h"
+#include "window/MainDialog.h"
+#include "window/WideText.h"
+
+namespace grinsmith::test {
+
+namespace {
+
+constexpr DWORD pollMs = 20;
+// A whole run, script and closing, must end within this; beyond it the process ends.
+constexpr DWORD runBudgetMs = 60000;
+constexpr wchar_t mainCaption[] = L"Grinsmith v0.1";
+
+// An event that a thread holds for its lifetime.
+class ScopedHandle {
+public:
+    explicit ScopedHandle(HANDLE handle) : m_handle(handle) {}
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    ~ScopedHandle() {
+        if (m_handle != nullptr) {
+            CloseHandle(m_handle);
+        }
+    }
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+// Starts a function on its own thread; the destructor waits for it, up to `joinMs`.
+class ScopedThread {
+public:
+    ScopedThread(std::function<void()> body, DWORD joinMs)
+        : m_body(std::move(body)),
+          m_joinMs(joinMs),
+          m_thread(CreateThread(nullptr, 0, &ScopedThread::start, this, 0, nullptr)) {}
+    ScopedThread(const ScopedThread&) = delete;
+    ScopedThread& operator=(const ScopedThread&) = delete;
+    ~ScopedThread() { WaitForSingleObject(m_thread.get(), m_joinMs); }
+
+private:
+    static DWORD WINAPI start(void* self) {
+        static_cast<ScopedThread*>(self)->m_body();
+        return 0;
+    }
+
+    std::function<void()> m_body;
+    DWORD m_joinMs;
+    ScopedHandle m_thread;
+};
+
+template <class Condition>
+bool waitFor(Condition condition, DWORD timeoutMs = appearTimeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() > deadline) {
+            return false;
+        }
+        Sleep(pollMs);
+    }
+    return true;
+}
+
+std::vector<HWND> threadWindows(DWORD threadId) {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM list) {
+            if (IsWindowVisible(window)) {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+HWND findMainDialog(DWORD threadId) {
+    for (HWND window : threadWindows(threadId)) {
+        if (windowText(window) == fromWide(mainCaption)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+void postCommand(HWND window, int id) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+// Answers a message box with Yes or OK, and cancels any other dialog.
+void dismiss(HWND window) {
+    for (int id : {IDYES, IDOK}) {
+        if (GetDlgItem(window, id) != nullptr && findDescendant(window, 0xFFFF) != nullptr) {
+            postCommand(window, id);
+            return;
+        }
+    }
+    postCommand(window, IDCANCEL);
+}
+
+// Closes every window the run left open, the main window last; true when all went.
+bool closeAll(DWORD threadId) {
+    const ULONGLONG deadline = GetTickCount64() + 4 * appearTimeoutMs;
+    while (GetTickCount64() < deadline) {
+        const HWND dialog = findMainDialog(threadId);
+        if (dialog == nullptr) {
+            return true;
+        }
+        bool others = false;
+        for (HWND window : threadWindows(threadId)) {
+            if (window != dialog) {
+                dismiss(window);
+                others = true;
+            }
+        }
+        if (!others) {
+            postCommand(dialog, IDOK);
+        }
+        // Give the command time to close the window or to open its question.
+        waitFor([&] { return !IsWindow(dialog) || threadWindows(threadId).size() > 1; }, 300);
+    }
+    return false;
+}
+
+void drive(DWORD uiThread, const std::function<void(HWND)>& script) {
+    HWND dialog = nullptr;
+    if (!waitFor([&] { return (dialog = findMainDialog(uiThread)) != nullptr; })) {
+        ADD_FAILURE() << "the main window did not appear";
+        return;
+    }
+    script(dialog);
+    if (!closeAll(uiThread)) {
+        ADD_FAILURE() << "the main window did not close";
+    }
+}
+
+// Ends the process when a run outlives its budget, so that a hung window fails the test run
+// instead of stalling it.
+void watch(HANDLE done) {
+    if (WaitForSingleObject(done, runBudgetMs) == WAIT_TIMEOUT) {
+        std::fputs("window test hung; ending the process\n", stderr);
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), 3);
+    }
+}
+
+}  // namespace
+
+INT_PTR runMainDialog(const std::function<void(HWND dialog)>& script) {
+    const ComInitialisation com(COINIT_APARTMENTTHREADED);
+    const ScopedHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const ScopedThread watchdog([&] { watch(done.get()); }, INFINITE);
+    INT_PTR result = 0;
+    {
+        const DWORD uiThread = GetCurrentThreadId();
+        const ScopedThread driver([&] { drive(uiThread, script); }, 4 * appearTimeoutMs);
+        MainDialog dialog;
+        result = dialog.run(nullptr);
+    }
+    SetEvent(done.get());
+    return result;
+}
+
+HWND waitForWindow(HWND dialog, const std::function<bool(HWND)>& accept) {
+    const DWORD threadId = GetWindowThreadProcessId(dialog, nullptr);
+    HWND found = nullptr;
+    waitFor([&] {
+        for (HWND window : threadWindows(threadId)) {
+            if (window != dialog && accept(window)) {
+                found = window;
+                return true;
+            }
+        }
+        return false;
+    });
+    return found;
+}
+
+HWND waitForMessageBox(HWND dialog) {
+    return waitForWindow(dialog, [dialog](HWND window) {
+        return GetWindow(window, GW_OWNER) == dialog && findDescendant(window, 0xFFFF) != nullptr;
+    });
+}
+
+bool waitUntilGone(HWND window) {
+    return waitFor([window] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+std::u16string waitForTextChange(HWND dialog, int controlId, const std::u16string& before) {
+    std::u16string text = before;
+    waitFor([&] { return (text = controlText(dialog, controlId)) != before; });
+    return text;
+}
+
+std::u16string windowText(HWND window) {
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1);
+    const int length = GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()));
+    return fromWide(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+std::u16string controlText(HWND dialog, int controlId) {
+    return windowText(GetDlgItem(dialog, controlId));
+}
+
+void setControlText(HWND dialog, int controlId, const std::u16string& text) {
+    SetDlgItemTextW(dialog, controlId, asWide(text));
+}
+
+std::u16string className(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return fromWide(name);
+}
+
+HWND findDescendant(HWND window, int controlId) {
+    struct Search {
+        int id;
+        HWND found;
+    } search{controlId, nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetDlgCtrlID(child) == s->id) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::u16string messageBoxText(HWND box) {
+    return windowText(findDescendant(box, 0xFFFF));
+}
+
+bool showsIcon(HWND box) {
+    bool icon = false;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM found) {
+            const LONG style = GetWindowLongW(child, GWL_STYLE);
+            if ((style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+                SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+                *reinterpret_cast<bool*>(found) = true;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&icon));
+    return icon;
+}
+
+bool click(HWND dialog, int controlId) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(GetDlgItem(dialog, controlId), BM_CLICK, 0, 0, SMTO_NORMAL,
+                               appearTimeoutMs, &result) != 0;
+}
+
+void clickAsync(HWND window, int controlId) {
+    PostMessageW(GetDlgItem(window, controlId), BM_CLICK, 0, 0);
+}
+
+void pressKey(HWND control, WPARAM virtualKey) {
+    PostMessageW(control, WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(control, WM_KEYUP, virtualKey, 1 | (3u << 30));
+}
+
+int rowCount(HWND dialog) {
+    return static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_ENTRIES), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::u16string cellText(HWND dialog, int row, int column) {
+    std::vector<wchar_t> buffer(16384, L'\0');
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    const auto length = SendMessageW(GetDlgItem(dialog, IDC_ENTRIES), LVM_GETITEMTEXTW, row,
+                                     reinterpret_cast<LPARAM>(&item));
+    return fromWide(buffer.data(), static_cast<std::size_t>(length));
+}
+
+EmoticonEntry row(HWND dialog, int row) {
+    return {cellText(dialog, row, 0), cellText(dialog, row, 1), cellText(dialog, row, 2),
+            cellText(dialog, row, 3), cellText(dialog, row, 4)};
+}
+
+void selectRow(HWND dialog, int row) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(GetDlgItem(dialog, IDC_ENTRIES), LVM_SETITEMSTATE, row,
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void addEntry(HWND dialog, const EmoticonEntry& entry) {
+    setControlText(dialog, IDC_REGEX, entry.regex);
+    setControlText(dialog, IDC_MATCH, entry.match);
+    setControlText(dialog, IDC_ENTRY_DESC, entry.desc);
+    CheckDlgButton(dialog, IDC_ICASE, entry.icase == u"1" ? BST_CHECKED : BST_UNCHECKED);
+    setControlText(dialog, IDC_IMAGE_PATH, entry.file);
+    EXPECT_TRUE(click(dialog, IDC_ADD)) << "\"Dodaj\" did not return";
+}
+
+}  // namespace grinsmith::test
