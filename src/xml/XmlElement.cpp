@@ -19,14 +19,78 @@ std::string_view entityFor(char c) {
     }
 }
 
+// How many bytes escaping adds; written without branches so that the compiler can check many
+// bytes at once, since most values need no entity at all.
+std::size_t escapingGrowth(std::string_view value) {
+    std::size_t growth = 0;
+    for (char c : value) {
+        growth += (c == '<' || c == '>' ? 3 : 0) + (c == '&' ? 4 : 0) + (c == '"' ? 5 : 0);
+    }
+    return growth;
+}
+
+// An item of the set definition file carries five attributes; room for them all at the first
+// one saves the list from growing, and moving its strings, three times over.
+constexpr std::size_t attributesPerElement = 5;
+
 std::string_view upToFirstZero(std::string_view value) {
     return value.substr(0, value.find('\0'));
 }
 
-void appendIndentation(std::string& out, std::int32_t depth) {
+// Takes what writing appends and keeps only its length.
+class SizeCounter {
+public:
+    SizeCounter& operator+=(std::string_view text) {
+        m_size += text.size();
+        return *this;
+    }
+    SizeCounter& operator+=(char) {
+        ++m_size;
+        return *this;
+    }
+    void append(std::size_t count, char) { m_size += count; }
+    std::size_t size() const { return m_size; }
+
+private:
+    std::size_t m_size = 0;
+};
+
+// Into a std::string or a SizeCounter, so that the reserved size always matches the text.
+template <class Out>
+void appendIndentation(Out& out, std::int32_t depth) {
     if (depth > 0) {
         out.append(static_cast<std::size_t>(depth), '\t');
     }
+}
+
+template <class Out>
+void writeElement(const XmlElement& element, Out& out) {
+    appendIndentation(out, element.depth());
+    out += '<';
+    out += element.name();
+    for (const XmlElement::Attribute& attribute : element.attributes()) {
+        out += ' ';
+        out += attribute.first;
+        out += "=\"";
+        out += attribute.second;
+        out += '"';
+    }
+    if (element.children().empty()) {
+        // A childless element repeats its indentation before the line feed; the plug-in's files
+        // have always looked like this, so the writer keeps it.
+        out += "/>";
+        appendIndentation(out, element.depth());
+        out += '\n';
+        return;
+    }
+    out += ">\n";
+    for (const XmlElement& child : element.children()) {
+        writeElement(child, out);
+    }
+    appendIndentation(out, element.depth());
+    out += "</";
+    out += element.name();
+    out += ">\n";
 }
 
 }  // namespace
@@ -47,54 +111,37 @@ XmlElement& XmlElement::setAttribute(std::string_view name, std::string_view val
             return *this;
         }
     }
+    if (m_attributes.empty()) {
+        m_attributes.reserve(attributesPerElement);
+    }
     m_attributes.emplace_back(std::string(name), std::move(escaped));
     return *this;
 }
 
 void XmlElement::serialize(std::string& out) const {
-    appendIndentation(out, m_depth);
-    out += '<';
-    out += m_name;
-    for (const Attribute& attribute : m_attributes) {
-        out += ' ';
-        out += attribute.first;
-        out += "=\"";
-        out += attribute.second;
-        out += '"';
-    }
-    if (m_children.empty()) {
-        // A childless element repeats its indentation before the line feed; the plug-in's files
-        // have always looked like this, so the writer keeps it.
-        out += "/>";
-        appendIndentation(out, m_depth);
-        out += '\n';
-        return;
-    }
-    out += ">\n";
-    for (const XmlElement& child : m_children) {
-        child.serialize(out);
-    }
-    appendIndentation(out, m_depth);
-    out += "</";
-    out += m_name;
-    out += ">\n";
+    // Reserved in one piece: growing by doubling would copy a large set's text several times
+    // and hold up to three times its size at once.
+    SizeCounter counter;
+    writeElement(*this, counter);
+    out.reserve(out.size() + counter.size());
+    writeElement(*this, out);
 }
 
 std::string escapeAttributeValue(std::string_view value) {
-    std::string escaped;
-    escaped.reserve(value.size());
-    std::size_t start = 0;
-    while (start < value.size()) {
-        std::size_t found = value.find_first_of("<&>\"", start);
-        if (found == std::string_view::npos) {
-            found = value.size();
-        }
-        escaped.append(value.substr(start, found - start));
-        if (found < value.size()) {
-            escaped.append(entityFor(value[found]));
-        }
-        start = found + 1;
+    const std::size_t growth = escapingGrowth(value);
+    if (growth == 0) {
+        return std::string(value);
     }
+    std::string escaped;
+    escaped.reserve(value.size() + growth);
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (const std::string_view entity = entityFor(value[i]); !entity.empty()) {
+            escaped.append(value.substr(runStart, i - runStart)).append(entity);
+            runStart = i + 1;
+        }
+    }
+    escaped.append(value.substr(runStart));
     return escaped;
 }
 
