@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "setbuild/ExecutableDirectory.h"
 #include "window/ComHolders.h"
 #include "window/MainDialog.h"
 #include "window/WideText.h"
@@ -19,6 +20,11 @@ constexpr DWORD pollMs = 20;
 // A whole run, script and closing, must end within this; beyond it the process ends.
 constexpr DWORD runBudgetMs = 60000;
 constexpr wchar_t mainCaption[] = L"Grinsmith v0.1";
+
+std::u16string toU16(DWORD number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
 
 // An event that a thread holds for its lifetime.
 class ScopedHandle {
@@ -198,9 +204,10 @@ bool waitUntilGone(HWND window) {
     return waitFor([window] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 
-std::u16string waitForTextChange(HWND dialog, int controlId, const std::u16string& before) {
+std::u16string waitForTextChange(HWND dialog, int controlId, const std::u16string& before,
+                                 DWORD timeoutMs) {
     std::u16string text = before;
-    waitFor([&] { return (text = controlText(dialog, controlId)) != before; });
+    waitFor([&] { return (text = controlText(dialog, controlId)) != before; }, timeoutMs);
     return text;
 }
 
@@ -313,6 +320,95 @@ void addEntry(HWND dialog, const EmoticonEntry& entry) {
     CheckDlgButton(dialog, IDC_ICASE, entry.icase == u"1" ? BST_CHECKED : BST_UNCHECKED);
     setControlText(dialog, IDC_IMAGE_PATH, entry.file);
     EXPECT_TRUE(click(dialog, IDC_ADD)) << "\"Dodaj\" did not return";
+}
+
+TempFolder::TempFolder(const std::u16string& name) {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    m_path = fromWide(temp) + name + u"-" + toU16(GetCurrentProcessId()) + u"\\";
+    CreateDirectoryW(asWide(m_path), nullptr);
+}
+
+TempFolder::~TempFolder() {
+    for (auto made = m_made.rbegin(); made != m_made.rend(); ++made) {
+        if (!DeleteFileW(asWide(*made))) {
+            RemoveDirectoryW(asWide(*made));
+        }
+    }
+    RemoveDirectoryW(asWide(m_path));
+}
+
+std::u16string TempFolder::writeFile(const std::u16string& name, const std::string& bytes) {
+    const std::size_t slash = name.find(u'\\');
+    if (slash != std::u16string::npos) {
+        const std::u16string folder = m_path + name.substr(0, slash);
+        if (CreateDirectoryW(asWide(folder), nullptr)) {
+            m_made.push_back(folder);
+        }
+    }
+    const std::u16string path = m_path + name;
+    const HANDLE file = CreateFileW(asWide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    m_made.push_back(path);
+    return path;
+}
+
+GeneratedSet::GeneratedSet(const std::u16string& strippedName)
+    : m_base(executableDirectory() + strippedName) {
+    remove();
+}
+
+void GeneratedSet::remove() const {
+    WIN32_FIND_DATAW found{};
+    const std::u16string pattern = folder() + u"*";
+    const HANDLE search = FindFirstFileW(asWide(pattern), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileW(asWide(folder() + fromWide(found.cFileName)));
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(asWide(m_base));
+    DeleteFileW(asWide(definitionFile()));
+}
+
+std::u16string generate(HWND dialog) {
+    clickAsync(dialog, IDC_GENERATE);
+    const HWND box = waitForMessageBox(dialog);
+    if (box == nullptr) {
+        ADD_FAILURE() << "\"Generuj\" showed no message";
+        return {};
+    }
+    const std::u16string text = messageBoxText(box);
+    EXPECT_EQ(windowText(box), u"");
+    clickAsync(box, IDOK);
+    EXPECT_TRUE(waitUntilGone(box));
+    return text;
+}
+
+std::optional<std::string> readFile(const std::u16string& path) {
+    const HANDLE file = CreateFileW(asWide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof(chunk), &read, nullptr) && read > 0) {
+        bytes.append(chunk, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+bool reportsVistaOrLater() {
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExW(&version) && version.dwMajorVersion >= 6;
 }
 
 }  // namespace grinsmith::test

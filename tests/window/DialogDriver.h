@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "setbuild/SetTypes.h"
 
@@ -28,7 +30,8 @@ HWND waitForWindow(HWND dialog, const std::function<bool(HWND)>& accept);
 HWND waitForMessageBox(HWND dialog);
 bool waitUntilGone(HWND window);
 // Waits until the control's text differs from `before`; its text then.
-std::u16string waitForTextChange(HWND dialog, int controlId, const std::u16string& before);
+std::u16string waitForTextChange(HWND dialog, int controlId, const std::u16string& before,
+                                 DWORD timeoutMs = appearTimeoutMs);
 
 std::u16string windowText(HWND window);
 std::u16string controlText(HWND dialog, int controlId);
@@ -54,6 +57,52 @@ EmoticonEntry row(HWND dialog, int row);
 void selectRow(HWND dialog, int row);
 // Fills the entry inputs (the path straight into the label) and presses "Dodaj".
 void addEntry(HWND dialog, const EmoticonEntry& entry);
+
+// A fresh folder under the system's temporary folder for the files of one test; removed with
+// everything made through it.
+class TempFolder {
+public:
+    explicit TempFolder(const std::u16string& name);
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder();
+
+    // Its path, ending in a backslash.
+    const std::u16string& path() const { return m_path; }
+    // Writes a file in it (`name` may hold one subfolder) and returns the file's full path.
+    std::u16string writeFile(const std::u16string& name, const std::string& bytes);
+
+private:
+    std::u16string m_path;
+    std::vector<std::u16string> m_made;
+};
+
+// Removes a set that generation writes beside the test executable, its folder with every file
+// in it and its definition file, on construction and again on destruction.
+class GeneratedSet {
+public:
+    explicit GeneratedSet(const std::u16string& strippedName);
+    GeneratedSet(const GeneratedSet&) = delete;
+    GeneratedSet& operator=(const GeneratedSet&) = delete;
+    ~GeneratedSet() { remove(); }
+
+    // The set folder, ending in a backslash, and the definition file.
+    std::u16string folder() const { return m_base + u"\\"; }
+    std::u16string definitionFile() const { return m_base + u".xml"; }
+
+private:
+    void remove() const;
+
+    std::u16string m_base;
+};
+
+// Presses "Generuj" and dismisses the message box it shows; that box's text, or empty when none
+// came.
+std::u16string generate(HWND dialog);
+
+// The whole content of a file, or nothing when it can't be read.
+std::optional<std::string> readFile(const std::u16string& path);
+bool reportsVistaOrLater();
 
 }  // namespace grinsmith::test
 

@@ -17,6 +17,7 @@ struct Refusal {
     const char* name;
     EmoticonEntry inputs;
     std::u16string message;
+    friend void PrintTo(const Refusal& r, std::ostream* os) { *os << r.name; }
 };
 
 class AddRefusal : public ::testing::TestWithParam<Refusal> {};
