@@ -176,31 +176,15 @@ std::u16string fileValue(const SetInput& input, const grinsmith::EmoticonEntry& 
     return input.header.name + grinsmith::fileNamePart(entry.file);
 }
 
-// The tree exactly as generateSet builds it.
+// The tree and text exactly as generateSet makes them.
 struct GrinsmithWriter {
     using Tree = grinsmith::XmlElement;
 
     static Tree build(const SetInput& input) {
-        using grinsmith::toUtf8;
-        Tree root(df::rootElement);
-        root.setAttribute(df::authorAttribute, toUtf8(input.header.author))
-            .setAttribute(df::setDescAttribute, toUtf8(input.header.description));
-        for (const grinsmith::EmoticonEntry& entry : input.entries) {
-            root.addChild(df::itemElement)
-                .setAttribute(df::regexAttribute, toUtf8(entry.regex))
-                .setAttribute(df::matchAttribute, toUtf8(entry.match))
-                .setAttribute(df::descAttribute, toUtf8(entry.desc))
-                .setAttribute(df::icaseAttribute, toUtf8(entry.icase))
-                .setAttribute(df::fileAttribute, toUtf8(fileValue(input, entry)));
-        }
-        return root;
+        return df::buildTree(input.header, input.entries, input.header.name);
     }
 
-    static std::string write(const Tree& root) {
-        std::string text = grinsmith::xmlDeclaration();
-        root.serialize(text);
-        return text;
-    }
+    static std::string write(const Tree& root) { return df::text(root); }
 };
 
 class StringWriter : public pugi::xml_writer {

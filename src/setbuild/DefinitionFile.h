@@ -1,6 +1,10 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "setbuild/SetTypes.h"
+#include "xml/XmlElement.h"
 
 namespace grinsmith::definitionFile {
 
@@ -19,5 +23,13 @@ inline constexpr std::string_view matchAttribute = "match";
 inline constexpr std::string_view descAttribute = "desc";
 inline constexpr std::string_view icaseAttribute = "icase";
 inline constexpr std::string_view fileAttribute = "file";
+
+// The tree of the file: the root with the header, one item per entry in list order, each naming
+// its image inside the set folder of the stripped set name.
+XmlElement buildTree(const SetHeader& header, const EntryList& entries,
+                     std::u16string_view setName);
+
+// The declaration followed by the written tree: all of the file after its byte-order mark.
+std::string text(const XmlElement& root);
 
 }  // namespace grinsmith::definitionFile

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 #include "setbuild/DefinitionFile.h"
 #include "setbuild/Messages.h"
 #include "setbuild/ScopedFileHandle.h"
 #include "setbuild/Text.h"
-#include "xml/XmlElement.h"
 
 namespace grinsmith {
 
@@ -78,16 +78,6 @@ std::u16string_view refusalFor(const EntryList& entries, std::u16string_view str
     return checkSetName(strippedName);
 }
 
-void setItemAttributes(XmlElement& item, const EmoticonEntry& entry, std::u16string_view setName,
-                       std::u16string_view imageName) {
-    item.setAttribute(df::regexAttribute, toUtf8(entry.regex))
-        .setAttribute(df::matchAttribute, toUtf8(entry.match))
-        .setAttribute(df::descAttribute, toUtf8(entry.desc))
-        .setAttribute(df::icaseAttribute, toUtf8(entry.icase))
-        .setAttribute(df::fileAttribute,
-                      toUtf8(std::u16string(setName) + std::u16string(imageName)));
-}
-
 // Writes the byte-order mark and the text; every write is tried even on a handle that failed
 // to open, so the file's failure is reported once whichever step went wrong.
 bool writeDefinitionFile(SetBuildPlatform& platform, const std::u16string& path,
@@ -115,15 +105,15 @@ std::u16string_view checkSetName(std::u16string_view strippedName) {
 }
 
 std::u16string findClashingImageNames(const EntryList& entries, const SetBuildPlatform& platform) {
-    std::vector<std::u16string> names;
-    names.reserve(entries.size());
-    for (std::size_t later = 0; later < entries.size(); ++later) {
-        names.push_back(fileNamePart(entries[later].file));
-        for (std::size_t earlier = 0; earlier < later; ++earlier) {
-            if (equalIgnoringCase(names[earlier], names[later]) &&
-                !platform.samePath(entries[earlier].file, entries[later].file)) {
-                return std::u16string(messages::clashingImageNames) + names[earlier].substr(1);
-            }
+    // The first entry under each file name, the names compared without case.
+    std::unordered_map<std::u16string, const EmoticonEntry*> firstUnderName;
+    firstUnderName.reserve(entries.size());
+    for (const EmoticonEntry& entry : entries) {
+        const auto [first, added] =
+            firstUnderName.try_emplace(upperCase(fileNamePart(entry.file)), &entry);
+        if (!added && !platform.samePath(first->second->file, entry.file)) {
+            return std::u16string(messages::clashingImageNames) +
+                   fileNamePart(first->second->file).substr(1);
         }
     }
     return {};
@@ -147,22 +137,15 @@ void generateSet(const SetHeader& header, const EntryList& entries,
         failures.add(messages::folderNotCreated, setFolder);
     }
 
-    XmlElement root(df::rootElement);
-    root.setAttribute(df::authorAttribute, toUtf8(header.author))
-        .setAttribute(df::setDescAttribute, toUtf8(header.description));
+    const XmlElement root = df::buildTree(header, entries, setName);
     for (const EmoticonEntry& entry : entries) {
-        XmlElement& item = root.addChild(df::itemElement);
-        const std::u16string imageName = fileNamePart(entry.file);
-        setItemAttributes(item, entry, setName, imageName);
-        if (!platform.copyFile(entry.file, setFolder + imageName)) {
+        if (!platform.copyFile(entry.file, setFolder + fileNamePart(entry.file))) {
             failures.add(messages::fileNotCopied, entry.file);
         }
     }
 
     const std::u16string definitionPath = setFolder + std::u16string(df::suffix);
-    std::string text = xmlDeclaration();
-    root.serialize(text);
-    if (!writeDefinitionFile(platform, definitionPath, text)) {
+    if (!writeDefinitionFile(platform, definitionPath, df::text(root))) {
         failures.add(messages::fileNotWritten, definitionPath);
     }
 

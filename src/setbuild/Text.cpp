@@ -27,8 +27,9 @@ char32_t nextCodePoint(std::u16string_view text, std::size_t& i) {
     return isLowSurrogate(c) ? replacementCharacter : c;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    auto byte = [&out](char32_t b) { out += static_cast<char>(static_cast<unsigned char>(b)); };
+// Writes the UTF-8 bytes of one code point and returns the position behind them.
+char* writeCodePoint(char* out, char32_t c) {
+    auto byte = [&out](char32_t b) { *out++ = static_cast<char>(static_cast<unsigned char>(b)); };
     if (c < 0x80) {
         byte(c);
     } else if (c < 0x800) {
@@ -44,6 +45,7 @@ void appendUtf8(std::string& out, char32_t c) {
         byte(0x80 | ((c >> 6) & 0x3F));
         byte(0x80 | (c & 0x3F));
     }
+    return out;
 }
 
 void appendUtf16(std::u16string& out, char32_t c) {
@@ -123,6 +125,38 @@ char16_t toUpperLetter(char16_t c) {
 
 }  // namespace
 
+// Bytes of the UTF-8 form; an unpaired surrogate counts as the three bytes of U+FFFD.
+std::size_t utf8Length(std::u16string_view text) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c < 0x80) {
+            length += 1;
+        } else if (c < 0x800) {
+            length += 2;
+        } else if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+            length += 4;
+            ++i;
+        } else {
+            length += 3;
+        }
+    }
+    return length;
+}
+
+void appendUtf8(std::string& out, std::u16string_view text) {
+    const std::size_t start = out.size();
+    out.resize(start + utf8Length(text));
+    char* next = out.data() + start;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] < 0x80) {
+            *next++ = static_cast<char>(text[i++]);  // most text is ASCII: no decoding needed
+        } else {
+            next = writeCodePoint(next, nextCodePoint(text, i));
+        }
+    }
+}
+
 std::string toUtf8(std::u16string_view text) {
     if (text.empty()) {
         return {};
@@ -131,10 +165,8 @@ std::string toUtf8(std::u16string_view text) {
     // converted, and the terminating zero is always written.
     text = text.substr(0, text.find(u'\0'));
     std::string out;
-    out.reserve(text.size() + 1);
-    for (std::size_t i = 0; i < text.size();) {
-        appendUtf8(out, nextCodePoint(text, i));
-    }
+    out.reserve(utf8Length(text) + 1);
+    appendUtf8(out, text);
     out += '\0';
     return out;
 }
@@ -159,7 +191,8 @@ std::u16string stripSetName(std::u16string name) {
 std::u16string fileNamePart(std::u16string_view path) {
     const std::size_t lastBackslash = path.rfind(u'\\');
     if (lastBackslash == std::u16string_view::npos) {
-        return u"\\" + std::u16string(path);
+        std::u16string name(1, u'\\');
+        return name.append(path);
     }
     return std::u16string(path.substr(lastBackslash));
 }
@@ -182,6 +215,14 @@ bool equalIgnoringCase(std::u16string_view a, std::u16string_view b) {
         }
     }
     return true;
+}
+
+std::u16string upperCase(std::u16string_view text) {
+    std::u16string upper(text);
+    for (char16_t& c : upper) {
+        c = toUpperLetter(c);
+    }
+    return upper;
 }
 
 }  // namespace grinsmith

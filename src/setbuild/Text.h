@@ -12,6 +12,9 @@ inline constexpr std::u16string_view setNameStripChars = u" -/\\;.,+=_()*&^%$#@!
 // in the length; empty (no zero byte either) for empty text. An unpaired surrogate becomes U+FFFD.
 std::string toUtf8(std::u16string_view text);
 
+// Appends the UTF-8 form of all of the text, zero characters included, with no terminator.
+void appendUtf8(std::string& out, std::u16string_view text);
+
 // UTF-16 form of UTF-8 bytes, with no terminating zero; each invalid byte becomes U+FFFD.
 std::u16string fromUtf8(std::string_view bytes);
 
@@ -28,5 +31,8 @@ std::u16string directoryPart(std::u16string_view path);
 // Equality of two texts with letters compared without case, the way Windows file systems compare
 // file names (simple upper-case mapping of the Latin, Greek and Cyrillic letters).
 bool equalIgnoringCase(std::u16string_view a, std::u16string_view b);
+
+// The text with its letters in upper case by the same mapping, as a key for that comparison.
+std::u16string upperCase(std::u16string_view text);
 
 }  // namespace grinsmith

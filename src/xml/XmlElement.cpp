@@ -29,14 +29,6 @@ std::size_t escapingGrowth(std::string_view value) {
     return growth;
 }
 
-// An item of the set definition file carries five attributes; room for them all at the first
-// one saves the list from growing, and moving its strings, three times over.
-constexpr std::size_t attributesPerElement = 5;
-
-std::string_view upToFirstZero(std::string_view value) {
-    return value.substr(0, value.find('\0'));
-}
-
 // Takes what writing appends and keeps only its length.
 class SizeCounter {
 public:
@@ -54,6 +46,10 @@ public:
 private:
     std::size_t m_size = 0;
 };
+
+// Elements of a set definition carry up to five attributes; room for them at the first one saves
+// the list from growing, and moving its strings, three times over.
+constexpr std::size_t attributesPerElement = 5;
 
 // Into a std::string or a SizeCounter, so that the reserved size always matches the text.
 template <class Out>
@@ -103,18 +99,23 @@ XmlElement& XmlElement::addChild(std::string_view name) {
     return child;
 }
 
-XmlElement& XmlElement::setAttribute(std::string_view name, std::string_view value) {
-    std::string escaped = escapeAttributeValue(upToFirstZero(value));
+XmlElement& XmlElement::setAttribute(std::string_view name, std::string value) {
+    if (const std::size_t zero = value.find('\0'); zero != std::string::npos) {
+        value.resize(zero);
+    }
+    if (escapingGrowth(value) != 0) {
+        value = escapeAttributeValue(value);
+    }
     for (Attribute& attribute : m_attributes) {
         if (attribute.first == name) {
-            attribute.second = std::move(escaped);
+            attribute.second = std::move(value);
             return *this;
         }
     }
     if (m_attributes.empty()) {
         m_attributes.reserve(attributesPerElement);
     }
-    m_attributes.emplace_back(std::string(name), std::move(escaped));
+    m_attributes.emplace_back(std::string(name), std::move(value));
     return *this;
 }
 

@@ -20,7 +20,8 @@ public:
     // Appends a child one level deeper; the reference stays valid while further children are added.
     XmlElement& addChild(std::string_view name);
     // Sets the value up to its first zero byte, escaped; a name already set keeps its place.
-    XmlElement& setAttribute(std::string_view name, std::string_view value);
+    // The value is taken by value so that a temporary's buffer becomes the stored value.
+    XmlElement& setAttribute(std::string_view name, std::string value);
     // Appends this element and its subtree as tab-indented text.
     void serialize(std::string& out) const;
 
