@@ -36,7 +36,7 @@ bench:
 	tools/install-deps linux bench
 	cmake --preset bench
 	cmake --build --preset bench
-	build/bench/benchmarks/writer_benchmark
+	build/bench/benchmarks/writer_benchmark --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
 
 screenshot: program
 	tools/install-deps screenshot
