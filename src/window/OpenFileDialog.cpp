@@ -18,8 +18,8 @@ static_assert(openFlags == 0x880026);
 }  // namespace
 
 OpenFileDialog::OpenFileDialog(const wchar_t* filter) {
-    // The Windows 2000 form of the structure, which every later system accepts too.
-    m_settings.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+    // The whole structure (88 bytes on 32-bit Windows), the form Windows 2000 introduced.
+    m_settings.lStructSize = sizeof(m_settings);
     m_settings.lpstrFilter = filter;
     m_settings.lpstrFile = m_path.data();
     m_settings.nMaxFile = static_cast<DWORD>(m_path.size());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,24 +85,26 @@ std::u16string windowText(HWND window) {
     return fromWide(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
+struct TopLevelSearch {
+    std::function<bool(HWND)> accept;
+    HWND found = nullptr;
+};
+
+// Enumeration callbacks are stdcall on 32-bit Windows, which lambdas can't be.
+BOOL CALLBACK matchTopLevel(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<TopLevelSearch*>(data);
+    if (IsWindowVisible(window) && search->accept(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The first visible top-level window that `accept` takes.
-template <class Accept>
-HWND waitForTopLevel(Accept accept) {
-    struct Search {
-        Accept* accept;
-        HWND found;
-    } search{&accept, nullptr};
+HWND waitForTopLevel(std::function<bool(HWND)> accept) {
+    TopLevelSearch search{std::move(accept)};
     waitFor([&] {
-        EnumWindows(
-            [](HWND window, LPARAM data) {
-                auto* s = reinterpret_cast<Search*>(data);
-                if (IsWindowVisible(window) && (*s->accept)(window)) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        EnumWindows(&matchTopLevel, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr;
     });
     return search.found;

@@ -77,17 +77,40 @@ bool waitFor(Condition condition, DWORD timeoutMs = appearTimeoutMs) {
     return true;
 }
 
+// Enumeration callbacks are stdcall on 32-bit Windows, which lambdas can't be.
+BOOL CALLBACK collectVisible(HWND window, LPARAM list) {
+    if (IsWindowVisible(window)) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    }
+    return TRUE;
+}
+
+struct DescendantSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK matchControlId(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<DescendantSearch*>(data);
+    if (GetDlgCtrlID(child) == search->id) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK findShownIcon(HWND child, LPARAM found) {
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    if ((style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+        SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+        *reinterpret_cast<bool*>(found) = true;
+    }
+    return TRUE;
+}
+
 std::vector<HWND> threadWindows(DWORD threadId) {
     std::vector<HWND> windows;
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM list) {
-            if (IsWindowVisible(window)) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(threadId, &collectVisible, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
@@ -232,21 +255,8 @@ std::u16string className(HWND window) {
 }
 
 HWND findDescendant(HWND window, int controlId) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{controlId, nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) == s->id) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DescendantSearch search{controlId, nullptr};
+    EnumChildWindows(window, &matchControlId, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -256,17 +266,7 @@ std::u16string messageBoxText(HWND box) {
 
 bool showsIcon(HWND box) {
     bool icon = false;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM found) {
-            const LONG style = GetWindowLongW(child, GWL_STYLE);
-            if ((style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
-                SendMessageW(child, STM_GETICON, 0, 0) != 0) {
-                *reinterpret_cast<bool*>(found) = true;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&icon));
+    EnumChildWindows(box, &findShownIcon, reinterpret_cast<LPARAM>(&icon));
     return icon;
 }
 
