@@ -11,12 +11,12 @@ namespace grinsmith {
 
 namespace {
 
-struct ColumnSpec {
+struct EntryColumn {
     const wchar_t* header;
     int width;  // device pixels
 };
 
-constexpr std::array<ColumnSpec, 5> entryColumns = {{
+constexpr std::array<EntryColumn, 5> entryColumns = {{
     {L"regex", 100},
     {L"match", 100},
     {L"desc", 100},

@@ -93,7 +93,7 @@ TEST(MainWindow, HasAFixedFrameWithTheProgramsCaption) {
 
 enum class Kind { edit, checkBox, pushButton, defaultButton, listView, leftLabel, rightLabel };
 
-struct ControlSpec {
+struct ControlRow {
     int id;
     Kind kind;
     const char16_t* text;
@@ -101,7 +101,7 @@ struct ControlSpec {
 };
 
 // The window's controls in template order, which is also their stacking order.
-const std::vector<ControlSpec> controlTable = {
+const std::vector<ControlRow> controlTable = {
     {IDC_AUTHOR, Kind::edit, u"", {40, 12, 86, 14}},
     {IDC_SET_NAME, Kind::edit, u"", {164, 12, 86, 14}},
     {IDC_DESCRIPTION, Kind::edit, u"", {282, 12, 151, 14}},
@@ -183,16 +183,16 @@ TEST(MainWindow, LaysOutItsControlsInTemplateOrderAtTheirDialogUnitPlaces) {
         for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
              control = GetWindow(control, GW_HWNDNEXT), ++index) {
             ASSERT_LT(index, controlTable.size()) << "more controls than the table";
-            const ControlSpec& spec = controlTable[index];
+            const ControlRow& row = controlTable[index];
             SCOPED_TRACE(testing::Message() << "control #" << index + 1 << " "
-                                            << testing::PrintToString(std::u16string(spec.text)));
-            EXPECT_EQ(static_cast<int>(static_cast<short>(GetDlgCtrlID(control))), spec.id);
-            EXPECT_EQ(className(control), classOf(spec.kind));
-            EXPECT_EQ(windowText(control), spec.text);
-            expectStyleOf(control, spec.kind);
+                                            << testing::PrintToString(std::u16string(row.text)));
+            EXPECT_EQ(static_cast<int>(static_cast<short>(GetDlgCtrlID(control))), row.id);
+            EXPECT_EQ(className(control), classOf(row.kind));
+            EXPECT_EQ(windowText(control), row.text);
+            expectStyleOf(control, row.kind);
 
             // The dialog manager scales the corner and the size each on its own.
-            RECT scaled = spec.dialogUnits;
+            RECT scaled = row.dialogUnits;
             MapDialogRect(dialog, &scaled);
             const RECT expected = {scaled.left, scaled.top, scaled.left + scaled.right,
                                    scaled.top + scaled.bottom};
