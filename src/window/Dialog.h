@@ -11,6 +11,9 @@ public:
     Dialog() = default;
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
+    // The window keeps the object's address, so the object stays where it is.
+    Dialog(Dialog&&) = delete;
+    Dialog& operator=(Dialog&&) = delete;
     virtual ~Dialog() = default;
 
     // Runs the dialog until endDialog; the value passed there, or -1 when the window can't be

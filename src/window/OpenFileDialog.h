@@ -17,6 +17,10 @@ public:
     explicit OpenFileDialog(const wchar_t* filter);
     OpenFileDialog(const OpenFileDialog&) = delete;
     OpenFileDialog& operator=(const OpenFileDialog&) = delete;
+    // The settings point into the object's own path buffer.
+    OpenFileDialog(OpenFileDialog&&) = delete;
+    OpenFileDialog& operator=(OpenFileDialog&&) = delete;
+    ~OpenFileDialog() = default;
 
     // IDOK when the user chose a file, IDCANCEL otherwise (a cancel or a failed call).
     INT_PTR runModal(HWND owner);

@@ -50,6 +50,8 @@ public:
     }
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
+    ChildProcess(ChildProcess&&) = delete;
+    ChildProcess& operator=(ChildProcess&&) = delete;
     ~ChildProcess() {
         if (!m_started) {
             return;
@@ -174,6 +176,8 @@ public:
     }
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
+    ProgramFolder(ProgramFolder&&) = delete;
+    ProgramFolder& operator=(ProgramFolder&&) = delete;
     ~ProgramFolder() {
         for (const std::u16string& file :
              {setFolder() + u"\\smile.png", setFolder() + u".xml", program(), image()}) {

@@ -32,6 +32,8 @@ public:
     explicit ScopedHandle(HANDLE handle) : m_handle(handle) {}
     ScopedHandle(const ScopedHandle&) = delete;
     ScopedHandle& operator=(const ScopedHandle&) = delete;
+    ScopedHandle(ScopedHandle&&) = delete;
+    ScopedHandle& operator=(ScopedHandle&&) = delete;
     ~ScopedHandle() {
         if (m_handle != nullptr) {
             CloseHandle(m_handle);
@@ -52,6 +54,8 @@ public:
           m_thread(CreateThread(nullptr, 0, &ScopedThread::start, this, 0, nullptr)) {}
     ScopedThread(const ScopedThread&) = delete;
     ScopedThread& operator=(const ScopedThread&) = delete;
+    ScopedThread(ScopedThread&&) = delete;
+    ScopedThread& operator=(ScopedThread&&) = delete;
     ~ScopedThread() { WaitForSingleObject(m_thread.get(), m_joinMs); }
 
 private:
@@ -141,7 +145,7 @@ void dismiss(HWND window) {
 
 // Closes every window the run left open, the main window last; true when all went.
 bool closeAll(DWORD threadId) {
-    const ULONGLONG deadline = GetTickCount64() + 4 * appearTimeoutMs;
+    const ULONGLONG deadline = GetTickCount64() + ULONGLONG{4} * appearTimeoutMs;
     while (GetTickCount64() < deadline) {
         const HWND dialog = findMainDialog(threadId);
         if (dialog == nullptr) {
@@ -346,7 +350,7 @@ std::u16string TempFolder::writeFile(const std::u16string& name, const std::stri
             m_made.push_back(folder);
         }
     }
-    const std::u16string path = m_path + name;
+    std::u16string path = m_path + name;
     const HANDLE file = CreateFileW(asWide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
@@ -382,7 +386,7 @@ std::u16string generate(HWND dialog) {
         ADD_FAILURE() << "\"Generuj\" showed no message";
         return {};
     }
-    const std::u16string text = messageBoxText(box);
+    std::u16string text = messageBoxText(box);
     EXPECT_EQ(windowText(box), u"");
     clickAsync(box, IDOK);
     EXPECT_TRUE(waitUntilGone(box));
