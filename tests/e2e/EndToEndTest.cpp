@@ -8,10 +8,14 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "support/Win32Files.h"
 #include "window/WideText.h"
 
 namespace grinsmith {
 namespace {
+
+using testfiles::readFile;
+using testfiles::writeFile;
 
 constexpr DWORD appearTimeoutMs = 10000;
 
@@ -134,30 +138,6 @@ bool click(HWND dialog, int id) {
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, appearTimeoutMs,
                                &result) != 0;
-}
-
-std::optional<std::string> readFile(const std::u16string& path) {
-    const HANDLE file = CreateFileW(asWide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof(chunk), &read, nullptr) && read > 0) {
-        bytes.append(chunk, read);
-    }
-    CloseHandle(file);
-    return bytes;
-}
-
-void writeFile(const std::u16string& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(asWide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 // A fresh temporary folder with a copy of the program and an image beside it; removed after.

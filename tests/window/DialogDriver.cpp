@@ -351,11 +351,7 @@ std::u16string TempFolder::writeFile(const std::u16string& name, const std::stri
         }
     }
     std::u16string path = m_path + name;
-    const HANDLE file = CreateFileW(asWide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    testfiles::writeFile(path, bytes);
     m_made.push_back(path);
     return path;
 }
@@ -391,22 +387,6 @@ std::u16string generate(HWND dialog) {
     clickAsync(box, IDOK);
     EXPECT_TRUE(waitUntilGone(box));
     return text;
-}
-
-std::optional<std::string> readFile(const std::u16string& path) {
-    const HANDLE file = CreateFileW(asWide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof(chunk), &read, nullptr) && read > 0) {
-        bytes.append(chunk, read);
-    }
-    CloseHandle(file);
-    return bytes;
 }
 
 bool reportsVistaOrLater() {

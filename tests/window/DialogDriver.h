@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "setbuild/SetTypes.h"
+#include "support/Win32Files.h"
 
 namespace grinsmith::test {
 
@@ -100,8 +101,7 @@ private:
 // came.
 std::u16string generate(HWND dialog);
 
-// The whole content of a file, or nothing when it can't be read.
-std::optional<std::string> readFile(const std::u16string& path);
+using testfiles::readFile;
 bool reportsVistaOrLater();
 
 }  // namespace grinsmith::test

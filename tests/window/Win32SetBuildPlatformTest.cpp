@@ -9,6 +9,7 @@
 #include "setbuild/ExecutableDirectory.h"
 #include "setbuild/GenerateSet.h"
 #include "setbuild/Text.h"
+#include "support/Win32Files.h"
 #include "window/WideText.h"
 
 namespace grinsmith {
@@ -40,24 +41,6 @@ private:
     HANDLE m_handle;
 };
 
-std::string readFile(const std::u16string& path) {
-    OpenFile file(CreateFileW(asWide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr));
-    std::string contents;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        contents.append(buffer, got);
-    }
-    return contents;
-}
-
-void writeWholeFile(const std::u16string& path, const std::string& contents) {
-    OpenFile file(CreateFileW(asWide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-}
-
 // A fresh folder under the system's temporary folder, as a set path ending in a backslash.
 class Win32SetBuildPlatformTest : public ::testing::Test {
 protected:
@@ -83,8 +66,8 @@ protected:
 };
 
 TEST_F(Win32SetBuildPlatformTest, DefinitionFileHeldOpenElsewhereIsReportedAndLeftUntouched) {
-    writeWholeFile(m_dir + u"a.png", "image");
-    writeWholeFile(m_dir + u"S.xml", "held");
+    testfiles::writeFile(m_dir + u"a.png", "image");
+    testfiles::writeFile(m_dir + u"S.xml", "held");
     OpenFile holder(CreateFileW(asWide(m_dir + u"S.xml"), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                                 nullptr));
@@ -96,34 +79,34 @@ TEST_F(Win32SetBuildPlatformTest, DefinitionFileHeldOpenElsewhereIsReportedAndLe
         m_platform.messages,
         ElementsAre(u"Wystąpiły błędy podczas generowania zestawu:\nNie można zapisać pliku " +
                     m_dir + u"S.xml"));
-    EXPECT_EQ(readFile(m_dir + u"S.xml"), "held");
-    EXPECT_EQ(readFile(m_dir + u"S\\a.png"), "image");
+    EXPECT_EQ(testfiles::readFile(m_dir + u"S.xml"), "held");
+    EXPECT_EQ(testfiles::readFile(m_dir + u"S\\a.png"), "image");
 }
 
 TEST_F(Win32SetBuildPlatformTest, RegenerationTruncatesTheFileAndReplacesCopies) {
-    writeWholeFile(m_dir + u"a.png", "new image");
+    testfiles::writeFile(m_dir + u"a.png", "new image");
     CreateDirectoryW(asWide(m_dir + u"S"), nullptr);
-    writeWholeFile(m_dir + u"S\\a.png", "old image, longer than the new one");
-    writeWholeFile(m_dir + u"S\\b.png", "kept");
-    writeWholeFile(m_dir + u"S.xml", std::string(5000, 'x'));
+    testfiles::writeFile(m_dir + u"S\\a.png", "old image, longer than the new one");
+    testfiles::writeFile(m_dir + u"S\\b.png", "kept");
+    testfiles::writeFile(m_dir + u"S.xml", std::string(5000, 'x'));
 
     generateSet({u"S", u"", u""}, {{u"x", u"", u"", u"0", m_dir + u"a.png"}}, m_dir, m_platform);
 
     EXPECT_THAT(m_platform.messages, ElementsAre(u"Poprawnie wygenerowano zestaw!"));
-    EXPECT_EQ(readFile(m_dir + u"S.xml"),
+    EXPECT_EQ(testfiles::readFile(m_dir + u"S.xml"),
               "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
               "<vorlSets author=\"\" desc=\"\">\n"
               "\t<item regex=\"x\" match=\"\" desc=\"\" icase=\"0\" file=\"S\\a.png\"/>\t\n"
               "</vorlSets>\n");
-    EXPECT_EQ(readFile(m_dir + u"S\\a.png"), "new image");
-    EXPECT_EQ(readFile(m_dir + u"S\\b.png"), "kept");
+    EXPECT_EQ(testfiles::readFile(m_dir + u"S\\a.png"), "new image");
+    EXPECT_EQ(testfiles::readFile(m_dir + u"S\\b.png"), "kept");
 }
 
 TEST_F(Win32SetBuildPlatformTest, OperationsReportTheirOutcome) {
     EXPECT_TRUE(m_platform.createDirectory(m_dir + u"d"));
     EXPECT_TRUE(m_platform.createDirectory(m_dir + u"d"));
     EXPECT_FALSE(m_platform.createDirectory(m_dir + u"missing\\d"));
-    writeWholeFile(m_dir + u"f.xml", "a file");
+    testfiles::writeFile(m_dir + u"f.xml", "a file");
     EXPECT_FALSE(m_platform.createDirectory(m_dir + u"f.xml"));
 
     EXPECT_FALSE(m_platform.copyFile(m_dir + u"none.png", m_dir + u"copy.png"));
@@ -134,7 +117,7 @@ TEST_F(Win32SetBuildPlatformTest, OperationsReportTheirOutcome) {
     ASSERT_NE(file, invalidFileHandle);
     EXPECT_TRUE(m_platform.writeFile(file, "abc", 3));
     EXPECT_TRUE(m_platform.closeFile(file));
-    EXPECT_EQ(readFile(m_dir + u"f.xml"), "abc");
+    EXPECT_EQ(testfiles::readFile(m_dir + u"f.xml"), "abc");
 }
 
 TEST(Win32PathTest, PathsCompareWithoutCase) {
