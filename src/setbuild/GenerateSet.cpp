@@ -67,6 +67,30 @@ bool holdsForbiddenCharacter(std::u16string_view name) {
     return false;
 }
 
+// Why a stripped set name cannot name a folder on Windows, or empty when it can.
+std::u16string_view checkSetName(std::u16string_view strippedName) {
+    if (holdsForbiddenCharacter(strippedName) || isDeviceName(strippedName)) {
+        return messages::forbiddenSetName;
+    }
+    return {};
+}
+
+// The refusal for two different images under one file name, or empty when there is none.
+std::u16string findClashingImageNames(const EntryList& entries, const SetBuildPlatform& platform) {
+    // The first entry under each file name, the names compared without case.
+    std::unordered_map<std::u16string, const EmoticonEntry*> firstUnderName;
+    firstUnderName.reserve(entries.size());
+    for (const EmoticonEntry& entry : entries) {
+        const auto [first, added] =
+            firstUnderName.try_emplace(upperCase(fileNamePart(entry.file)), &entry);
+        if (!added && !platform.samePath(first->second->file, entry.file)) {
+            return std::u16string(messages::clashingImageNames) +
+                   fileNamePart(first->second->file).substr(1);
+        }
+    }
+    return {};
+}
+
 // The first refusal of the inputs, in the order the user should hear them, or empty.
 std::u16string_view refusalFor(const EntryList& entries, std::u16string_view strippedName) {
     if (entries.empty()) {
@@ -96,28 +120,6 @@ bool writeDefinitionFile(SetBuildPlatform& platform, const std::u16string& path,
 }
 
 }  // namespace
-
-std::u16string_view checkSetName(std::u16string_view strippedName) {
-    if (holdsForbiddenCharacter(strippedName) || isDeviceName(strippedName)) {
-        return messages::forbiddenSetName;
-    }
-    return {};
-}
-
-std::u16string findClashingImageNames(const EntryList& entries, const SetBuildPlatform& platform) {
-    // The first entry under each file name, the names compared without case.
-    std::unordered_map<std::u16string, const EmoticonEntry*> firstUnderName;
-    firstUnderName.reserve(entries.size());
-    for (const EmoticonEntry& entry : entries) {
-        const auto [first, added] =
-            firstUnderName.try_emplace(upperCase(fileNamePart(entry.file)), &entry);
-        if (!added && !platform.samePath(first->second->file, entry.file)) {
-            return std::u16string(messages::clashingImageNames) +
-                   fileNamePart(first->second->file).substr(1);
-        }
-    }
-    return {};
-}
 
 void generateSet(const SetHeader& header, const EntryList& entries,
                  std::u16string_view executableDirectory, SetBuildPlatform& platform) {

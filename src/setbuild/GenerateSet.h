@@ -14,10 +14,4 @@ namespace grinsmith {
 void generateSet(const SetHeader& header, const EntryList& entries,
                  std::u16string_view executableDirectory, SetBuildPlatform& platform);
 
-// Why a stripped set name cannot name a folder on Windows, or empty when it can.
-std::u16string_view checkSetName(std::u16string_view strippedName);
-
-// The refusal for two different images under one file name, or empty when there is none.
-std::u16string findClashingImageNames(const EntryList& entries, const SetBuildPlatform& platform);
-
 }  // namespace grinsmith

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "support/Waiting.h"
 #include "support/Win32Files.h"
 #include "window/WideText.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 using testfiles::readFile;
 using testfiles::writeFile;
+using testwait::waitFor;
 
 constexpr DWORD appearTimeoutMs = 10000;
 
@@ -27,18 +29,6 @@ std::u16string programPath() {
         path += c == '/' ? u'\\' : static_cast<char16_t>(c);
     }
     return path;
-}
-
-template <class Condition>
-bool waitFor(Condition condition, DWORD timeoutMs = appearTimeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        Sleep(20);
-    }
-    return true;
 }
 
 // A started program; ended by force if it still runs when the test is done with it.
@@ -109,10 +99,12 @@ BOOL CALLBACK matchTopLevel(HWND window, LPARAM data) {
 // The first visible top-level window that `accept` takes.
 HWND waitForTopLevel(std::function<bool(HWND)> accept) {
     TopLevelSearch search{std::move(accept)};
-    waitFor([&] {
-        EnumWindows(&matchTopLevel, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
+    waitFor(
+        [&] {
+            EnumWindows(&matchTopLevel, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        appearTimeoutMs);
     return search.found;
 }
 
@@ -204,7 +196,7 @@ TEST(Program, BuildsASetBesideItselfWhenDrivenFromOutside) {
     ASSERT_NE(box, nullptr) << "\"Generuj\" showed no message";
     EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), u"Poprawnie wygenerowano zestaw!");
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(waitFor([box] { return !IsWindow(box); }));
+    ASSERT_TRUE(waitFor([box] { return !IsWindow(box); }, appearTimeoutMs));
 
     EXPECT_EQ(readFile(folder.setFolder() + u".xml"),
               "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"

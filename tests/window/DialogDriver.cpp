@@ -8,15 +8,17 @@
 
 #include "resources/resource.h"
 #include "setbuild/ExecutableDirectory.h"
+#include "support/Waiting.h"
 #include "window/ComHolders.h"
 #include "window/MainDialog.h"
 #include "window/WideText.h"
 
 namespace grinsmith::test {
 
+using testwait::waitFor;
+
 namespace {
 
-constexpr DWORD pollMs = 20;
 // A whole run, script and closing, must end within this; beyond it the process ends.
 constexpr DWORD runBudgetMs = 60000;
 constexpr wchar_t mainCaption[] = L"Grinsmith v0.1";
@@ -68,18 +70,6 @@ private:
     DWORD m_joinMs;
     ScopedHandle m_thread;
 };
-
-template <class Condition>
-bool waitFor(Condition condition, DWORD timeoutMs = appearTimeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        Sleep(pollMs);
-    }
-    return true;
-}
 
 // Enumeration callbacks are stdcall on 32-bit Windows, which lambdas can't be.
 BOOL CALLBACK collectVisible(HWND window, LPARAM list) {
@@ -169,7 +159,7 @@ bool closeAll(DWORD threadId) {
 
 void drive(DWORD uiThread, const std::function<void(HWND)>& script) {
     HWND dialog = nullptr;
-    if (!waitFor([&] { return (dialog = findMainDialog(uiThread)) != nullptr; })) {
+    if (!waitFor([&] { return (dialog = findMainDialog(uiThread)) != nullptr; }, appearTimeoutMs)) {
         ADD_FAILURE() << "the main window did not appear";
         return;
     }
@@ -209,15 +199,17 @@ INT_PTR runMainDialog(const std::function<void(HWND dialog)>& script) {
 HWND waitForWindow(HWND dialog, const std::function<bool(HWND)>& accept) {
     const DWORD threadId = GetWindowThreadProcessId(dialog, nullptr);
     HWND found = nullptr;
-    waitFor([&] {
-        for (HWND window : threadWindows(threadId)) {
-            if (window != dialog && accept(window)) {
-                found = window;
-                return true;
+    waitFor(
+        [&] {
+            for (HWND window : threadWindows(threadId)) {
+                if (window != dialog && accept(window)) {
+                    found = window;
+                    return true;
+                }
             }
-        }
-        return false;
-    });
+            return false;
+        },
+        appearTimeoutMs);
     return found;
 }
 
@@ -228,7 +220,8 @@ HWND waitForMessageBox(HWND dialog) {
 }
 
 bool waitUntilGone(HWND window) {
-    return waitFor([window] { return !IsWindow(window) || !IsWindowVisible(window); });
+    return waitFor([window] { return !IsWindow(window) || !IsWindowVisible(window); },
+                   appearTimeoutMs);
 }
 
 std::u16string waitForTextChange(HWND dialog, int controlId, const std::u16string& before,
